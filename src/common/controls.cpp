@@ -15,6 +15,9 @@ QFont font(const QString &family, double points, bool bold)
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     f.setItalic(false);
     f.setUnderline(false);
+    // The CJK faces read as well unhinted at these sizes, and hinting them
+    // makes the first paint fault in a large part of each font file.
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 

@@ -55,6 +55,7 @@ T *make(QWidget *parent, const QString &name, QRect geometry, const QString &cap
         setCaption(control, caption);
     if constexpr (std::is_base_of_v<QLabel, T>) {
         // Captions start at the top-left corner and break at the width.
+        control->setTextFormat(Qt::PlainText);
         control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         control->setWordWrap(true);
     }
