@@ -300,7 +300,7 @@ void TestImpactFormulas::continuousBeamCoefficientsUseUntruncatedFrequencies()
     // beside 0.4506. Span chosen so that f1 lands in (14, 14.0001).
     const double E = 3.0e10, Ic = 1, m = 1000;
     const double root = std::pow(E * Ic / m, 0.5);
-    const double L = std::sqrt(13.616 * root / (2 * Pi * 14.00005));
+    const double L = std::sqrt(13.616 * root / (2 * numeric::Pi * 14.00005));
     const auto f = std::get<TwoFrequencies>(ContinuousBeamFrequencies(E, Ic, L, m));
     QVERIFY(f.f1 > 14 && f.f1 < 14.0001);
     const Results results = resultsOf(inputsFor(BridgeType::ContinuousBeam, "30", "1", text(L), "9.8"));

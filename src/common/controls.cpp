@@ -40,6 +40,12 @@ void setBoxColour(QLineEdit *box, QColor colour)
     box->setPalette(palette);
 }
 
+void setBoxText(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
 void setCaption(QWidget *control, const QString &text)
 {
     if (auto *label = qobject_cast<QLabel *>(control))

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <limits>
 #include <type_traits>
 
 namespace controls {
@@ -40,6 +41,11 @@ void setTextColour(QWidget *control, QColor colour);
 // Background of a text box, enabled or not.
 void setBoxColour(QLineEdit *box, QColor colour);
 
+// Writes a number into a box and shows it from its first digit: a long
+// number that does not fit the box loses its end from view, never its
+// leading digits or sign.
+void setBoxText(QLineEdit *box, const QString &text);
+
 // The caption of a control: a label's or button's text, a frame's title or a
 // box's text.
 void setCaption(QWidget *control, const QString &text);
@@ -53,6 +59,8 @@ T *make(QWidget *parent, const QString &name, QRect geometry, const QString &cap
     control->setGeometry(geometry);
     if (!caption.isEmpty())
         setCaption(control, caption);
+    if constexpr (std::is_base_of_v<QLineEdit, T>)
+        control->setMaxLength(std::numeric_limits<int>::max()); // boxes have no length limit
     if constexpr (std::is_base_of_v<QLabel, T>) {
         // Captions start at the top-left corner and break at the width.
         control->setTextFormat(Qt::PlainText);

@@ -11,6 +11,9 @@
 
 namespace numeric {
 
+// The value of pi in every formula of the program.
+inline constexpr double Pi = 3.1415926;
+
 // The value of a box: the longest leading decimal number of its text.
 // Blanks, tabs and line breaks are dropped wherever they stand; then an
 // optional sign, digits with at most one '.', and an optional exponent

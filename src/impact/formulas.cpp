@@ -16,7 +16,7 @@ Failure spanFailure(double L) { return L == 0 ? Failure::ZeroSpan : Failure::Out
 // arch.
 double beamFrequency(Evaluation &ev, double c, double E, double Ic, double L, double m)
 {
-    const double twoPi = ev.step(2 * Pi);
+    const double twoPi = ev.step(2 * numeric::Pi);
     const double squareSpan = ev.power(L, 2);
     const double divisor = ev.step(twoPi * squareSpan);
     const double factor = ev.divide(c, divisor, spanFailure(L));
@@ -72,7 +72,7 @@ Result<double> SimpleBeamFrequency(double E, double Ic, double L, double m)
     Evaluation ev;
     const double squareSpan = ev.power(L, 2);
     const double divisor = ev.step(2 * squareSpan);
-    const double factor = ev.divide(Pi, divisor, spanFailure(L));
+    const double factor = ev.divide(numeric::Pi, divisor, spanFailure(L));
     const double stiffness = ev.step(E * Ic);
     const double quotient = ev.divide(stiffness, m, Failure::ZeroMass);
     const double root = ev.root(quotient);
@@ -118,7 +118,7 @@ Result<double> SuspensionFrequency(double L, double EI, double H, double md, dou
 {
     Evaluation ev;
     const double a = ev.divide(1, L, Failure::ZeroSpan);
-    const double b = ev.step(2 * Pi);
+    const double b = ev.step(2 * numeric::Pi);
     const double c = ev.divide(b, L, Failure::ZeroSpan);
     const double d = ev.power(c, 2);
     const double e = ev.step(EI * d);

@@ -6,15 +6,13 @@
 // come from std::pow.
 
 #include "common/evaluation.h"
+#include "common/numeric.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
 namespace impact {
-
-// The value of pi throughout the program's formulas.
-inline constexpr double Pi = 3.1415926;
 
 // Why a press of "计算" shows no result.
 enum class Failure {

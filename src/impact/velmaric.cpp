@@ -282,11 +282,11 @@ void Velmaric::Command1_Click(int)
         return;
     }
     const impact::Results &results = std::get<impact::Results>(outcome);
-    Text3[0]->setText(shown(results.f1));
-    Text3[2]->setText(shown(results.mu1));
+    controls::setBoxText(Text3[0], shown(results.f1));
+    controls::setBoxText(Text3[2], shown(results.mu1));
     if (results.f2 && results.mu2) {
-        Text3[1]->setText(shown(*results.f2));
-        Text3[3]->setText(shown(*results.mu2));
+        controls::setBoxText(Text3[1], shown(*results.f2));
+        controls::setBoxText(Text3[3], shown(*results.mu2));
     }
     showMessage(messageOf(inputs.type));
 }
