@@ -1,5 +1,7 @@
 #include "common/controls.h"
 
+#include "common/numeric.h"
+
 #include <QAbstractButton>
 #include <QPainter>
 #include <QPalette>
@@ -40,10 +42,15 @@ void setBoxColour(QLineEdit *box, QColor colour)
     box->setPalette(palette);
 }
 
-void setBoxText(QLineEdit *box, const QString &text)
+void setBoxNumber(QLineEdit *box, double value)
 {
-    box->setText(text);
+    box->setText(QString::fromStdString(numeric::numericOutput(value)));
     box->setCursorPosition(0);
+}
+
+QString elementName(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
 void setCaption(QWidget *control, const QString &text)

@@ -41,10 +41,13 @@ void setTextColour(QWidget *control, QColor colour);
 // Background of a text box, enabled or not.
 void setBoxColour(QLineEdit *box, QColor colour);
 
-// Writes a number into a box and shows it from its first digit: a long
-// number that does not fit the box loses its end from view, never its
-// leading digits or sign.
-void setBoxText(QLineEdit *box, const QString &text);
+// Writes a number into a box as the program writes numbers, shown from its
+// first digit: a long number that does not fit the box loses its end from
+// view, never its leading digits or sign.
+void setBoxNumber(QLineEdit *box, double value);
+
+// The name of element index of a control array, as in "Text1(3)".
+QString elementName(const char *array, int index);
 
 // The caption of a control: a label's or button's text, a frame's title or a
 // box's text.

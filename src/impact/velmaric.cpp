@@ -1,7 +1,6 @@
 #include "impact/velmaric.h"
 
 #include "impact/formulas.h"
-#include "common/numeric.h"
 #include "info/dialog.h"
 #include "info/form1.h"
 #include "section/form2.h"
@@ -15,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using controls::elementName;
 using controls::make;
 using controls::rgb;
 using controls::twips;
@@ -67,17 +67,12 @@ QString messageOf(impact::BridgeType type)
     return QStringLiteral("您计算的是悬索桥冲击系数！");
 }
 
-QString shown(double value) { return QString::fromStdString(numeric::numericOutput(value)); }
-
 std::optional<std::string> textIfEnabled(const QLineEdit *box)
 {
     if (!box->isEnabled())
         return std::nullopt;
     return box->text().toStdString();
 }
-
-// The name of element index of a control array, as in "Text1(3)".
-QString element(const char *array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
 
 } // namespace
 
@@ -102,7 +97,7 @@ Velmaric::Velmaric()
     const QStringList sections = {QStringLiteral("主拱等截面"), QStringLiteral("主拱变截面")};
     const QRect sectionPlaces[] = {twips(3360, 600, 2175, 375), twips(4800, 600, 1455, 375)};
     for (int i = 0; i < 2; ++i) {
-        Option2[i] = make<QRadioButton>(w, element("Option2", i), sectionPlaces[i], sections[i]);
+        Option2[i] = make<QRadioButton>(w, elementName("Option2", i), sectionPlaces[i], sections[i]);
         Option2[i]->setFont(controls::font(song, 10.5));
         controls::setTextColour(Option2[i], blue);
         Option2[i]->setEnabled(false);
@@ -129,9 +124,9 @@ Velmaric::Velmaric()
     const QRect inputPlaces[] = {twips(4800, 1200, 1095, 315), twips(7920, 1200, 1095, 315),
                                  twips(4800, 1920, 1095, 315), twips(7920, 1920, 1095, 315)};
     for (int i = 0; i < 4; ++i) {
-        label1[i] = make<QLabel>(w, element("label1", i), captionPlaces[i], inputCaptions[i]);
+        label1[i] = make<QLabel>(w, elementName("label1", i), captionPlaces[i], inputCaptions[i]);
         label1[i]->setFont(controls::font(song, 12));
-        Text1[i] = make<QLineEdit>(w, element("Text1", i), inputPlaces[i]);
+        Text1[i] = make<QLineEdit>(w, elementName("Text1", i), inputPlaces[i]);
         Text1[i]->setFont(controls::font(song, 10.5));
     }
 
@@ -144,7 +139,7 @@ Velmaric::Velmaric()
                                 twips(240, 1920, 2055, 615), twips(240, 2640, 2175, 615),
                                 twips(240, 3360, 2175, 615)};
     for (int i = 0; i < 5; ++i) {
-        Option1[i] = make<QRadioButton>(Frame1, element("Option1", i), typePlaces[i], types[i]);
+        Option1[i] = make<QRadioButton>(Frame1, elementName("Option1", i), typePlaces[i], types[i]);
         Option1[i]->setFont(controls::font(QStringLiteral("仿宋_GB2312"), 12));
         // Only the frame's caption is blue.
         controls::setTextColour(Option1[i], QApplication::palette().color(QPalette::WindowText));
@@ -159,9 +154,9 @@ Velmaric::Velmaric()
     const QRect suspensionPlaces[] = {twips(4320, 2400, 975, 375), twips(6960, 2400, 975, 375),
                                       twips(4320, 2880, 975, 375), twips(6960, 2880, 975, 375)};
     for (int i = 0; i < 4; ++i) {
-        Label3[i] = make<QLabel>(w, element("Label3", i), suspensionCaptionPlaces[i], suspensionCaptions[i]);
+        Label3[i] = make<QLabel>(w, elementName("Label3", i), suspensionCaptionPlaces[i], suspensionCaptions[i]);
         Label3[i]->hide();
-        Text2[i] = make<QLineEdit>(w, element("Text2", i), suspensionPlaces[i], QStringLiteral(" "));
+        Text2[i] = make<QLineEdit>(w, elementName("Text2", i), suspensionPlaces[i], QStringLiteral(" "));
         Text2[i]->hide();
     }
     controls::setBoxColour(Text2[0], rgb(255, 255, 255));
@@ -183,15 +178,15 @@ Velmaric::Velmaric()
     const QRect resultPlaces[] = {twips(720, 840, 1575, 375), twips(720, 1560, 1575, 375),
                                   twips(3120, 840, 1575, 375), twips(3120, 1560, 1575, 375)};
     for (int i = 0; i < 4; ++i) {
-        Label4[i] = make<QLabel>(Frame2, element("Label4", i), headingPlaces[i], headings[i]);
+        Label4[i] = make<QLabel>(Frame2, elementName("Label4", i), headingPlaces[i], headings[i]);
         Label4[i]->setFont(controls::font(song, 10.5));
-        Text3[i] = make<QLineEdit>(Frame2, element("Text3", i), resultPlaces[i]);
+        Text3[i] = make<QLineEdit>(Frame2, elementName("Text3", i), resultPlaces[i]);
         Text3[i]->setFont(controls::font(song, 10.5));
     }
     const QStringList rowCaptions = {QStringLiteral("正弯矩效应"), QStringLiteral("负弯矩效应")};
     const QRect rowCaptionPlaces[] = {twips(120, 840, 615, 375), twips(120, 1560, 615, 375)};
     for (int i = 0; i < 2; ++i) {
-        Label5[i] = make<QLabel>(Frame2, element("Label5", i), rowCaptionPlaces[i], rowCaptions[i]);
+        Label5[i] = make<QLabel>(Frame2, elementName("Label5", i), rowCaptionPlaces[i], rowCaptions[i]);
         controls::setTextColour(Label5[i], blue);
         Label5[i]->hide();
     }
@@ -202,7 +197,7 @@ Velmaric::Velmaric()
     }
 
     Command4 = make<QPushButton>(w, QStringLiteral("Command4"), twips(600, 6120, 2175, 495), QStringLiteral("截面特性计算"));
-    Command1[0] = make<QPushButton>(w, element("Command1", 0), twips(3240, 6120, 1455, 495), QStringLiteral("计算"));
+    Command1[0] = make<QPushButton>(w, elementName("Command1", 0), twips(3240, 6120, 1455, 495), QStringLiteral("计算"));
     Command2 = make<QPushButton>(w, QStringLiteral("Command2"), twips(5040, 6120, 1455, 495), QStringLiteral("清零"));
     Command3 = make<QPushButton>(w, QStringLiteral("Command3"), twips(6840, 6120, 1335, 495), QStringLiteral("退出"));
     for (QPushButton *button : {Command4, Command1[0], Command2, Command3}) {
@@ -282,11 +277,11 @@ void Velmaric::Command1_Click(int)
         return;
     }
     const impact::Results &results = std::get<impact::Results>(outcome);
-    controls::setBoxText(Text3[0], shown(results.f1));
-    controls::setBoxText(Text3[2], shown(results.mu1));
+    controls::setBoxNumber(Text3[0], results.f1);
+    controls::setBoxNumber(Text3[2], results.mu1);
     if (results.f2 && results.mu2) {
-        controls::setBoxText(Text3[1], shown(*results.f2));
-        controls::setBoxText(Text3[3], shown(*results.mu2));
+        controls::setBoxNumber(Text3[1], *results.f2);
+        controls::setBoxNumber(Text3[3], *results.mu2);
     }
     showMessage(messageOf(inputs.type));
 }

@@ -1,6 +1,5 @@
 #include "section/form2.h"
 
-#include "common/numeric.h"
 #include "impact/velmaric.h"
 #include "info/form3.h"
 #include "info/form4.h"
@@ -14,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using controls::elementName;
 using controls::make;
 using controls::rgb;
 using controls::twips;
@@ -34,11 +34,6 @@ QString messageOf(section::Failure failure)
     }
     return QStringLiteral("数值超出范围，请检查输入！");
 }
-
-QString shown(double value) { return QString::fromStdString(numeric::numericOutput(value)); }
-
-// The name of element index of a control array, as in "Text1(3)".
-QString element(const char *array, int index) { return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index); }
 
 } // namespace
 
@@ -62,7 +57,7 @@ Form2::Form2()
     const QStringList types = {QStringLiteral("矩形、T形、工字形截面"), QStringLiteral("空心板")};
     const QRect typePlaces[] = {twips(240, 240, 2295, 255), twips(2640, 240, 1095, 255)};
     for (int i = 0; i < 2; ++i) {
-        Option1[i] = make<QRadioButton>(Frame1, element("Option1", i), typePlaces[i], types[i]);
+        Option1[i] = make<QRadioButton>(Frame1, elementName("Option1", i), typePlaces[i], types[i]);
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
     Option1[0]->setChecked(true);
@@ -87,8 +82,8 @@ Form2::Form2()
     };
     const int girderTops[] = {360, 840, 1320, 1800, 2280, 2760, 3240};
     for (int i = 0; i < 7; ++i) {
-        Label2[i] = make<QLabel>(Frame2, element("Label2", i), girderCaptionPlaces[i], girderCaptions[i]);
-        Text1[i] = make<QLineEdit>(Frame2, element("Text1", i), twips(2520, girderTops[i], 1335, 270));
+        Label2[i] = make<QLabel>(Frame2, elementName("Label2", i), girderCaptionPlaces[i], girderCaptions[i]);
+        Text1[i] = make<QLineEdit>(Frame2, elementName("Text1", i), twips(2520, girderTops[i], 1335, 270));
     }
 
     Frame3 = make<QGroupBox>(w, QStringLiteral("Frame3"), twips(4680, 600, 3855, 3255), QStringLiteral("空心板"));
@@ -100,9 +95,9 @@ Form2::Form2()
     const int slabCaptionWidths[] = {1935, 1935, 1935, 2055, 2055, 2055};
     for (int i = 0; i < 6; ++i) {
         const int top = 360 + 480 * i;
-        Label3[i] = make<QLabel>(Frame3, element("Label3", i), twips(240, top, slabCaptionWidths[i], 255),
+        Label3[i] = make<QLabel>(Frame3, elementName("Label3", i), twips(240, top, slabCaptionWidths[i], 255),
                                  slabCaptions[i]);
-        Text2[i] = make<QLineEdit>(Frame3, element("Text2", i), twips(2280, top, 1215, 270));
+        Text2[i] = make<QLineEdit>(Frame3, elementName("Text2", i), twips(2280, top, 1215, 270));
         Text2[i]->setEnabled(false);
     }
 
@@ -110,9 +105,9 @@ Form2::Form2()
     const QRect headingPlaces[] = {twips(4800, 4200, 1335, 255), twips(6840, 4200, 1335, 255)};
     const QRect resultPlaces[] = {twips(4680, 4560, 1455, 375), twips(6720, 4560, 1455, 375)};
     for (int i = 0; i < 2; ++i) {
-        Label4[i] = make<QLabel>(w, element("Label4", i), headingPlaces[i], headings[i]);
+        Label4[i] = make<QLabel>(w, elementName("Label4", i), headingPlaces[i], headings[i]);
         Label4[i]->setFont(controls::font(song, 10.5));
-        Text3[i] = make<QLineEdit>(w, element("Text3", i), resultPlaces[i]);
+        Text3[i] = make<QLineEdit>(w, elementName("Text3", i), resultPlaces[i]);
     }
 
     Command1 = make<QPushButton>(w, QStringLiteral("Command1"), twips(1800, 5760, 1695, 495), QStringLiteral("计算"));
@@ -170,10 +165,10 @@ void Form2::Command1_Click()
         return;
     }
     const section::Results &results = std::get<section::Results>(outcome);
-    controls::setBoxText(Text3[0], shown(results.area));
-    controls::setBoxText(Text3[1], shown(results.secondMoment));
-    controls::setBoxText(windows::ref<Velmaric>().text1(1), shown(results.secondMoment));
-    controls::setBoxText(windows::ref<Velmaric>().text1(3), shown(results.weight));
+    controls::setBoxNumber(Text3[0], results.area);
+    controls::setBoxNumber(Text3[1], results.secondMoment);
+    controls::setBoxNumber(windows::ref<Velmaric>().text1(1), results.secondMoment);
+    controls::setBoxNumber(windows::ref<Velmaric>().text1(3), results.weight);
     Label1->setText(QStringLiteral("计算完成，相应参数值已输入文本框，请按确认键返回冲击系数计算界面！"));
 }
 
