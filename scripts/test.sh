@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh
 if [ "${VELMARIC_XVFB:-}" = 1 ]; then
-    exec env QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-        ctest --test-dir build --output-on-failure
+    bash scripts/build.sh -DVELMARIC_TEST_PLATFORM=xcb
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build --output-on-failure
 fi
+bash scripts/build.sh -DVELMARIC_TEST_PLATFORM=offscreen
 exec ctest --test-dir build --output-on-failure

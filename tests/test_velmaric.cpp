@@ -54,6 +54,7 @@ private slots:
 
     void switchFollowsSelection_data();
     void switchFollowsSelection();
+    void arrowKeysSwitchTypes();
     void rowCaptionsFollowTwoRowTypes();
     void hiddenRowKeepsItsTexts();
     void archInputsComeBackWithTheirTexts();
@@ -400,6 +401,16 @@ void TestVelmaric::switchFollowsSelection()
     for (const QString &name : clicks)
         click(button(qPrintable(name)));
     verifyState(bridgeType, variableSection);
+}
+
+void TestVelmaric::arrowKeysSwitchTypes()
+{
+    // A selection made with the keyboard inside the group switches too.
+    QCOMPARE(QApplication::focusWidget(), control("Option1(0)"));
+    QTest::keyClick(control("Option1(0)"), Qt::Key_Down);
+    verifyState(1, false);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    verifyState(2, false);
 }
 
 void TestVelmaric::rowCaptionsFollowTwoRowTypes()
