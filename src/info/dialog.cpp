@@ -16,10 +16,8 @@ Dialog::Dialog()
     // A tool window is not listed in the task bar; it gets a title bar and a
     // close box but no minimise or maximise box.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFont(controls::font(QStringLiteral("宋体"), 9));
 
     Label1 = make<QLabel>(this, QStringLiteral("Label1"), twips(120, 120, 4695, 1095));
-    Label1->setTextFormat(Qt::PlainText);
     Label1->setText(info::fixedText(QStringLiteral(":/texts/about.txt")));
     controls::setTextColour(Label1, controls::rgb(0, 0, 255));
     Command1 = make<QPushButton>(this, QStringLiteral("Command1"), twips(4200, 960, 855, 375), QStringLiteral("关闭"));

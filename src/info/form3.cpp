@@ -10,7 +10,6 @@ Form3::Form3() : picture(QStringLiteral(":/pictures/section-types.png"))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("截面类型"));
-    setFont(controls::font(QStringLiteral("宋体"), 9));
     resize(twips(0, 0, 13305, 8055).size());
 }
 

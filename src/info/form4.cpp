@@ -15,10 +15,8 @@ Form4::Form4()
     const QString song = QStringLiteral("宋体");
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("相关说明"));
-    setFont(controls::font(song, 9));
 
     Label1 = make<QLabel>(this, QStringLiteral("Label1"), twips(360, 360, 8295, 1455));
-    Label1->setTextFormat(Qt::PlainText);
     Label1->setText(info::fixedText(QStringLiteral(":/texts/parameter-notes.txt")));
     Label1->setFont(controls::font(song, 10.5));
 
