@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRadioButton>
 
 using controls::elementName;
 using controls::make;
@@ -97,13 +96,15 @@ Velmaric::Velmaric()
     const QStringList sections = {QStringLiteral("主拱等截面"), QStringLiteral("主拱变截面")};
     const QRect sectionPlaces[] = {twips(3360, 600, 2175, 375), twips(4800, 600, 1455, 375)};
     for (int i = 0; i < 2; ++i) {
-        Option2[i] = make<QRadioButton>(w, elementName("Option2", i), sectionPlaces[i], sections[i]);
+        Option2[i] = make<controls::OptionButton>(w, elementName("Option2", i), sectionPlaces[i], sections[i]);
         Option2[i]->setFont(controls::font(song, 10.5));
         controls::setTextColour(Option2[i], blue);
         Option2[i]->setEnabled(false);
-        connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
+        connect(Option2[i], &controls::OptionButton::clicked, this, [this, i] { Option2_Click(i); });
     }
     Option2[0]->setChecked(true);
+    // The arch section is chosen independently of the bridge type.
+    controls::group(this, Option2);
 
     Label7 = make<QLabel>(w, QStringLiteral("Label7"), twips(6360, 600, 615, 375), QStringLiteral("主拱矢跨比"));
     Label7->hide();
@@ -139,13 +140,14 @@ Velmaric::Velmaric()
                                 twips(240, 1920, 2055, 615), twips(240, 2640, 2175, 615),
                                 twips(240, 3360, 2175, 615)};
     for (int i = 0; i < 5; ++i) {
-        Option1[i] = make<QRadioButton>(Frame1, elementName("Option1", i), typePlaces[i], types[i]);
+        Option1[i] = make<controls::OptionButton>(Frame1, elementName("Option1", i), typePlaces[i], types[i]);
         Option1[i]->setFont(controls::font(QStringLiteral("仿宋_GB2312"), 12));
         // Only the frame's caption is blue.
         controls::setTextColour(Option1[i], QApplication::palette().color(QPalette::WindowText));
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        connect(Option1[i], &controls::OptionButton::clicked, this, [this, i] { Option1_Click(i); });
     }
     Option1[0]->setChecked(true);
+    controls::group(this, Option1);
 
     const QStringList suspensionCaptions = {QStringLiteral("加劲梁竖弯刚度(N.m2)"), QStringLiteral("单根主缆水平拉力(N)"),
                                             QStringLiteral("桥面系延米质量(kg/m)"), QStringLiteral("单根主缆延米质量(kg/m)")};
@@ -218,7 +220,7 @@ Velmaric::Velmaric()
         label->lower();
 
     // The Tab key visits the controls in this order; Qt skips the hidden and
-    // disabled ones.
+    // disabled ones, and each option group stops at its selected element.
     const QList<QWidget *> tabOrder = {
         Option1[0], Option1[1], Option1[2], Option1[3], Option1[4], Text1[0], Text1[1], Text1[2],
         Text1[3], Command1[0], Option2[0], Option2[1], Text2[0], Text2[1], Text2[2], Text2[3],

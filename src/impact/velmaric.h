@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/controls.h"
+#include "common/options.h"
 #include "common/windows.h"
 
 #include <QMainWindow>
@@ -13,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 
 // The main window: impact coefficient of a bridge from its fundamental
 // frequency, for five bridge types.
@@ -47,7 +47,7 @@ private:
     QWidget *client = nullptr; // the client area below the menu bar
 
     QLabel *Image1 = nullptr;
-    std::array<QRadioButton *, 2> Option2{}; // constant, variable arch section
+    std::array<controls::OptionButton *, 2> Option2{}; // constant, variable arch section
     QLabel *Label7 = nullptr;
     QLineEdit *Text5 = nullptr; // rise-to-span ratio r of the arch
     QLabel *Label6 = nullptr;
@@ -60,7 +60,7 @@ private:
 
     QGroupBox *Frame1 = nullptr;
     // Option1: simply supported, continuous, arch, cable-stayed, suspension.
-    std::array<QRadioButton *, 5> Option1{};
+    std::array<controls::OptionButton *, 5> Option1{};
 
     // Text2: EI, H, m_d, m_c of the suspension bridge.
     std::array<QLabel *, 4> Label3{};

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 
 using controls::elementName;
 using controls::make;
@@ -57,10 +56,11 @@ Form2::Form2()
     const QStringList types = {QStringLiteral("矩形、T形、工字形截面"), QStringLiteral("空心板")};
     const QRect typePlaces[] = {twips(240, 240, 2295, 255), twips(2640, 240, 1095, 255)};
     for (int i = 0; i < 2; ++i) {
-        Option1[i] = make<QRadioButton>(Frame1, elementName("Option1", i), typePlaces[i], types[i]);
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        Option1[i] = make<controls::OptionButton>(Frame1, elementName("Option1", i), typePlaces[i], types[i]);
+        connect(Option1[i], &controls::OptionButton::clicked, this, [this, i] { Option1_Click(i); });
     }
     Option1[0]->setChecked(true);
+    controls::group(this, Option1);
 
     Frame2 = make<QGroupBox>(w, QStringLiteral("Frame2"), twips(480, 1440, 3975, 3735),
                              QStringLiteral("矩形、T形、工字形截面"));

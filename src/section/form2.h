@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/controls.h"
+#include "common/options.h"
 #include "common/windows.h"
 
 #include <QMainWindow>
@@ -13,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 
 // The section property window: area and second moment of area of a girder
 // section or a hollow slab, handed back to the main window's inputs.
@@ -40,7 +40,7 @@ private:
     controls::MessageLine *Label1 = nullptr; // the Message line
 
     QGroupBox *Frame1 = nullptr;
-    std::array<QRadioButton *, 2> Option1{}; // girder section, hollow slab
+    std::array<controls::OptionButton *, 2> Option1{}; // girder section, hollow slab
 
     QGroupBox *Frame2 = nullptr;
     // Text1: BS, HS, BX, HX, B1, B2, HF of the girder section, each beside
