@@ -55,9 +55,9 @@ private slots:
     void wholeRectangleIsClickTarget();
 
 private:
-    // The window named, the section window opened from the main window's
-    // "截面特性计算", after the named option buttons have been clicked.
-    QWidget *prepare(const QString &windowName, const QStringList &clicks);
+    // Makes `window` the window named, the section window being opened by
+    // the main window's "截面特性计算", and clicks the named option buttons.
+    void prepare(const QString &windowName, const QStringList &clicks);
     QRadioButton *option(const QString &name) { return find<QRadioButton>(window, name); }
 
     QWidget *window = nullptr;
@@ -78,7 +78,7 @@ void TestOptionGroups::cleanup()
     window = nullptr;
 }
 
-QWidget *TestOptionGroups::prepare(const QString &windowName, const QStringList &clicks)
+void TestOptionGroups::prepare(const QString &windowName, const QStringList &clicks)
 {
     window = &windows::ref<Velmaric>();
     if (windowName == QLatin1String("Form2")) {
@@ -90,7 +90,6 @@ QWidget *TestOptionGroups::prepare(const QString &windowName, const QStringList 
     }
     for (const QString &name : clicks)
         click(option(name));
-    return window;
 }
 
 void TestOptionGroups::selectedElementStaysSelected_data()

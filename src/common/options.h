@@ -31,8 +31,6 @@ class OptionButton : public QRadioButton
 public:
     explicit OptionButton(QWidget *parent = nullptr);
 
-    OptionGroup *group() const { return group_; }
-
 protected:
     bool hitButton(const QPoint &pos) const override;
     void nextCheckState() override;
