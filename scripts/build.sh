@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds the program and its tests in build/; arguments go
-# to CMake.
+# Configures and builds the program and its tests, as shipped, in build/ or
+# in the folder VELMARIC_BUILD_DIR names; arguments go to CMake and may
+# choose another build type.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build build --parallel "$(nproc)"
+dir=${VELMARIC_BUILD_DIR:-build}
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$dir" --parallel "$(nproc)"

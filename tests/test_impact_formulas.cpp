@@ -185,55 +185,63 @@ void TestImpactFormulas::massPerMetreDividesFirst()
 
 void TestImpactFormulas::shownTexts_data()
 {
-    QTest::addColumn<BridgeType>("type");
-    QTest::addColumn<QString>("grade");
-    QTest::addColumn<QString>("Ic");
-    QTest::addColumn<QString>("L");
-    QTest::addColumn<QString>("w");
+    QTest::addColumn<Inputs>("inputs");
     QTest::addColumn<QStringList>("shown"); // f1, μ1[, f2, μ2]
 
     const auto simple = BridgeType::SimpleBeam;
-    QTest::newRow("simple, middle range") << simple << "30" << "0.5" << "20" << "100"
+    QTest::newRow("simple, middle range") << inputsFor(simple, "30", "0.5", "20", "100")
                                           << QStringList{"4.76122324989711", "0.260041166442486"};
-    QTest::newRow("simple, above 14") << simple << "30" << "0.1" << "5" << "20"
+    QTest::newRow("simple, above 14") << inputsFor(simple, "30", "0.1", "5", "20")
                                       << QStringList{"76.1795719983537", "0.45"};
-    QTest::newRow("simple, below 1.5") << simple << "40" << "2.5" << "60" << "300"
+    QTest::newRow("simple, below 1.5") << inputsFor(simple, "40", "2.5", "60", "300")
                                        << QStringList{"0.710855722923373", "0.05"};
-    QTest::newRow("simple, negative span") << simple << "30" << "0.5" << "-20" << "100"
+    QTest::newRow("simple, negative span") << inputsFor(simple, "30", "0.5", "-20", "100")
                                            << QStringList{"4.76122324989711", "0.260041166442486"};
-    QTest::newRow("simple, Ic 0") << simple << "30" << "0" << "20" << "100" << QStringList{"0", "0.05"};
+    QTest::newRow("simple, Ic 0") << inputsFor(simple, "30", "0", "20", "100") << QStringList{"0", "0.05"};
+    // E·(Ic/m) in place of (E·Ic)/m ends in ...199.
+    QTest::newRow("simple, E times Ic first") << inputsFor(simple, "15", "1", "25", "250")
+                                              << QStringList{"2.33396439323198", "0.13406531473379"};
+    // L² lies almost halfway between two doubles: the C library's pow can
+    // round it the other way, which ends f1 in ...759.
+    QTest::newRow("simple, square near a tie") << inputsFor(simple, "45", "6.2067", "166.1765", "917.5")
+                                               << QStringList{"0.0847702446212758", "0.05"};
 
     const auto continuous = BridgeType::ContinuousBeam;
-    QTest::newRow("continuous, cut not carried")
-        << continuous << "50" << "0.3" << "30" << "150" << QStringList{"1.9799", "0.105", "3.4392", "0.2025"};
-    QTest::newRow("continuous, grade 30") << continuous << "30" << "0.5" << "20" << "100"
+    QTest::newRow("continuous, cut not carried") << inputsFor(continuous, "50", "0.3", "30", "150")
+                                                 << QStringList{"1.9799", "0.105", "3.4392", "0.2025"};
+    QTest::newRow("continuous, grade 30") << inputsFor(continuous, "30", "0.5", "20", "100")
                                           << QStringList{"6.5685", "0.3169", "11.4095", "0.4144"};
-    QTest::newRow("continuous, both ranges") << continuous << "40" << "2.5" << "60" << "300"
+    QTest::newRow("continuous, both ranges") << inputsFor(continuous, "40", "2.5", "60", "300")
                                              << QStringList{"0.9806", "0.05", "1.7034", "0.0784"};
-    QTest::newRow("continuous, above 14") << continuous << "30" << "0.1" << "5" << "20"
+    QTest::newRow("continuous, above 14") << inputsFor(continuous, "30", "0.1", "5", "20")
                                           << QStringList{"105.0965", "0.45", "182.5527", "0.45"};
-    QTest::newRow("continuous, Ic 0") << continuous << "30" << "0" << "20" << "100"
+    QTest::newRow("continuous, Ic 0") << inputsFor(continuous, "30", "0", "20", "100")
                                       << QStringList{"0", "0.05", "0", "0.05"};
 
     const auto cable = BridgeType::CableStayed;
-    QTest::newRow("cable-stayed, 1.5 exactly") << cable << "" << "" << "100" << ""
+    QTest::newRow("cable-stayed, 1.5 exactly") << inputsFor(cable, "", "", "100", "")
                                                << QStringList{"1.1", "0.05", "1.5", text(0.1767 * std::log(1.5) - 0.0157)};
-    QTest::newRow("cable-stayed, above 14") << cable << "" << "" << "10" << ""
+    QTest::newRow("cable-stayed, above 14") << inputsFor(cable, "", "", "10", "")
                                             << QStringList{"11", text(0.1767 * std::log(11.0) - 0.0157), "15", "0.45"};
-    QTest::newRow("cable-stayed, negative span") << cable << "" << "" << "-50" << ""
+    QTest::newRow("cable-stayed, negative span") << inputsFor(cable, "", "", "-50", "")
                                                  << QStringList{"-2.2", "0.05", "-3", "0.05"};
+
+    // √k / L in place of (1/L)·√k gives 0.670674126651.
+    QTest::newRow("suspension, 1/L times the root") << suspension("100", {"1e10", "5e6", "1e4", "500"})
+                                                    << QStringList{"0.670674126651001", "0.05"};
+    // (2π/L)² lies almost halfway between two doubles: the C library's pow
+    // can round it the other way, which ends μ1 in ...453.
+    QTest::newRow("suspension, square near a tie")
+        << suspension("171.2", {"4.43969e12", "4.23654e8", "14494.9643", "2438.93826"})
+        << QStringList{"3.46757558978858", "0.204018617326454"};
 }
 
 void TestImpactFormulas::shownTexts()
 {
-    QFETCH(BridgeType, type);
-    QFETCH(QString, grade);
-    QFETCH(QString, Ic);
-    QFETCH(QString, L);
-    QFETCH(QString, w);
+    QFETCH(Inputs, inputs);
     QFETCH(QStringList, shown);
 
-    const Results results = resultsOf(inputsFor(type, grade, Ic, L, w));
+    const Results results = resultsOf(inputs);
     QStringList texts{text(results.f1), text(results.mu1)};
     if (results.f2)
         texts << text(*results.f2) << text(*results.mu2);

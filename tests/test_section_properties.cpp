@@ -159,6 +159,10 @@ void TestSectionProperties::shownTexts_data()
                                << QStringList{"0.96", "0.2152", "24.96"};
     QTest::newRow("two-cell box") << girder({"1.2", "0.25", "1.0", "0.2", "0.36", "0.18", "0.9"})
                                   << QStringList{"0.986", "0.1907", "25.636"};
+    // The top flange's centre height is (HX + HF) + HS/2, not its arm in the
+    // first moment: grouped as there, I is 0.1152.
+    QTest::newRow("top flange's centre height") << girder({"0.8", "0.09", "0.8", "0.25", "0.8", "", "0.86"})
+                                                << QStringList{"0.96", "0.1151", "24.96"};
     // 0.57 · 10000 is 5699.999999999999, and w follows the cut area.
     QTest::newRow("area 0.57 loses a unit") << girder({"", "", "", "", "0.57", "", "1"})
                                             << QStringList{"0.5699", "0.0474", "14.8174"};

@@ -43,6 +43,7 @@ private slots:
     void secondPressWritesSameTexts();
     void gradeErrorLeavesResults();
     void gradeMessageShowsWhole();
+    void messageLineIsRed();
     void undefinedStepsShowMessage_data();
     void undefinedStepsShowMessage();
     void enterAndEscapePressNoButton();
@@ -261,6 +262,27 @@ void TestVelmaric::gradeMessageShowsWhole()
     fill({"30", "0.5", "20", "100"});
     compute();
     QCOMPARE(line->fittedFont().pixelSize(), 19);
+}
+
+void TestVelmaric::messageLineIsRed()
+{
+    // A result message and the grade message, as drawn: solid strokes are
+    // pure red, their edges red blended into the grey background.
+    for (const char *gradeText : {"30", "17"}) {
+        fill({gradeText, "0.5", "20", "100"});
+        compute();
+        const QImage drawn = label("Label2")->grab().toImage();
+        bool solidRed = false;
+        for (int y = 0; y < drawn.height(); ++y) {
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QColor pixel = drawn.pixelColor(x, y);
+                solidRed |= pixel == QColor(255, 0, 0);
+                QVERIFY2(pixel.green() == pixel.blue() && pixel.red() >= pixel.green(),
+                         qPrintable(QStringLiteral("%1 at (%2, %3)").arg(pixel.name()).arg(x).arg(y)));
+            }
+        }
+        QVERIFY2(solidRed, gradeText);
+    }
 }
 
 void TestVelmaric::undefinedStepsShowMessage_data()
@@ -506,6 +528,11 @@ void TestVelmaric::computesEveryType_data()
     QTest::newRow("arch, variable, n 0") << QStringList{"Option1(2)", "Option2(1)"}
                                          << archBase + QStringList{"Text5", "0.2"}
                                          << QStringList{"-30.1087463222791", "0.05", "", ""} << "您计算的是拱桥冲击系数！";
+    // The one thickness whose c3 = 16.3·n + 0.15 is exactly 0, at r = 0:
+    // no result, and the arch's own message.
+    QTest::newRow("arch, zero denominator") << QStringList{"Option1(2)", "Option2(1)"}
+                                            << archBase + QStringList{"Text5", "0", "Text4", "-0.0092024539877300603"}
+                                            << QStringList{"", "", "", ""} << "拱的频率系数分母为零，请检查输入！";
     QTest::newRow("cable-stayed") << QStringList{"Option1(3)"} << QStringList{span, "100"}
                                   << QStringList{"1.1", "0.05", "1.5", "0.0559456846027126"}
                                   << "您计算的是双塔斜拉桥冲击系数！";

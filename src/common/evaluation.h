@@ -6,6 +6,8 @@
 // root, a value beyond the range of a double) fixes the failure, and later
 // steps no longer change it. The windows then show no result at all.
 
+#include "common/numeric.h"
+
 #include <cmath>
 #include <optional>
 #include <variant>
@@ -30,7 +32,7 @@ public:
         return value;
     }
 
-    double power(double base, double exponent) { return step(std::pow(base, exponent)); }
+    double power(double base, double exponent) { return step(numeric::power(base, exponent)); }
 
     // dividend / divisor; a zero divisor fails with whenZero.
     double divide(double dividend, double divisor, Failure whenZero)

@@ -115,6 +115,13 @@ std::optional<std::int16_t> wholeNumberInput(std::string_view text)
 
 double integerPart(double x) { return std::floor(x); }
 
+double power(double base, double exponent)
+{
+    if (exponent == 2)
+        return base * base;
+    return std::pow(base, exponent);
+}
+
 double truncateFourDecimals(double x)
 {
     const double scaled = x * 10000;

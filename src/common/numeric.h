@@ -35,6 +35,15 @@ std::optional<std::int16_t> wholeNumberInput(std::string_view text);
 // The largest whole number not above x.
 double integerPart(double x);
 
+// base raised to exponent, as every formula takes its powers. A square is
+// the product base·base, rounded once: the exact square rounded to the
+// nearest double. The C library's pow can miss that by a unit in the last
+// place when the square lies almost halfway between two doubles, and an
+// optimising compiler replaces pow(x, 2) by x·x where an unoptimised build
+// calls it, so squares never go to pow. Every other power, roots included,
+// comes from std::pow.
+double power(double base, double exponent);
+
 // x cut to four decimals: Int(x * 10000) / 10000, the product formed as a
 // double first, so 0.57 becomes 0.5699 and -0.00005 becomes -0.0001.
 double truncateFourDecimals(double x);

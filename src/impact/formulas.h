@@ -2,8 +2,8 @@
 
 // Fundamental frequencies and impact coefficients of the five bridge types
 // of clause 4.3.2 of JTG D60-2004. Every operation runs in double precision
-// in the order written in formulas.cpp; squares, fourth powers and roots
-// come from std::pow.
+// in the order written in formulas.cpp; powers and roots come from
+// numeric::power.
 
 #include "common/evaluation.h"
 #include "common/numeric.h"

@@ -4,7 +4,7 @@
 // section window knows: girder sections (rectangle, T, I and box sections,
 // modelled as three stacked rectangles) and hollow slabs with round-ended
 // voids. Every operation runs in double precision in the order written in
-// properties.cpp; squares, cubes and fourth powers come from std::pow.
+// properties.cpp; squares, cubes and fourth powers come from numeric::power.
 
 #include "common/evaluation.h"
 
