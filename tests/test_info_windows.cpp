@@ -90,6 +90,8 @@ private slots:
     void escapeLeavesNoHiddenWindow_data();
     void escapeLeavesNoHiddenWindow();
     void windowsOpenTogether();
+    void chosenAgainComesBack_data();
+    void chosenAgainComesBack();
     void frames_data();
     void frames();
     void aboutWindowIsFixed();
@@ -263,6 +265,41 @@ void TestInfoWindows::windowsOpenTogether()
     QVERIFY(!loaded(QStringLiteral("Form3")));
     QCOMPARE(shownWindows(QStringLiteral("Dialog")).size(), 1);
     QCOMPARE(shownWindows(QStringLiteral("Form4")).size(), 1);
+    QVERIFY(main->isVisible());
+}
+
+void TestInfoWindows::chosenAgainComesBack_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("minimised"); // else left behind the main window
+    for (const QString &name : allWindows) {
+        QTest::newRow(qPrintable(name + " minimised")) << name << true;
+        QTest::newRow(qPrintable(name + " behind the main window")) << name << false;
+    }
+}
+
+void TestInfoWindows::chosenAgainComesBack()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, minimised);
+
+    // An open window that the user minimised, or left behind the main
+    // window...
+    QWidget *opened = open(window);
+    QVERIFY(QTest::qWaitForWindowExposed(opened));
+    if (minimised) {
+        opened->showMinimized();
+        QTRY_VERIFY(opened->isMinimized());
+    }
+    main->raise();
+    main->activateWindow();
+    QTRY_VERIFY(main->isActiveWindow());
+
+    // ...chosen again is the same window, on screen and active.
+    QCOMPARE(open(window), opened);
+    QVERIFY(opened->isVisible());
+    QVERIFY(!opened->isMinimized());
+    QTRY_VERIFY(opened->isActiveWindow());
     QVERIFY(main->isVisible());
 }
 

@@ -44,22 +44,28 @@ W *loaded()
     return detail::reference<W>().data();
 }
 
-// Shows W modeless, without an owner; the caller goes on at once. Showing a
-// window that is already open shows the same window and brings it forward.
+namespace detail {
+void show(QWidget &window);
+void hide(QWidget &window);
+} // namespace detail
+
+// Shows W modeless, without an owner; the caller goes on at once. A window
+// that is loaded comes back as the user left it: a hidden one at the place
+// and size it had when it was hidden, a minimised one restored. Either way
+// it is brought forward and made the active window. A new window is placed
+// by the window system.
 template <class W>
 void show()
 {
-    W &window = ref<W>();
-    window.show();
-    window.raise();
-    window.activateWindow();
+    detail::show(ref<W>());
 }
 
-// Makes W invisible; it stays loaded with everything it holds.
+// Makes W invisible; it stays loaded with everything it holds, its place on
+// the screen included.
 template <class W>
 void hide()
 {
-    ref<W>().hide();
+    detail::hide(ref<W>());
 }
 
 // Closes W and drops its contents; nothing happens if it is not loaded.
